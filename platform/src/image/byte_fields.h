@@ -1,4 +1,4 @@
-// Little-endian fields of a file held in memory. Callers check the range with
+// Little- and big-endian fields of a file held in memory. Callers check the range with
 // HasBytes before reading, so a read never leaves the buffer.
 #pragma once
 
@@ -20,6 +20,16 @@ inline uint32_t ReadU32(std::span<const uint8_t> bytes, size_t offset) {
     return static_cast<uint32_t>(bytes[offset]) | static_cast<uint32_t>(bytes[offset + 1]) << 8 |
            static_cast<uint32_t>(bytes[offset + 2]) << 16 |
            static_cast<uint32_t>(bytes[offset + 3]) << 24;
+}
+
+inline uint16_t ReadU16BigEndian(std::span<const uint8_t> bytes, size_t offset) {
+    return static_cast<uint16_t>(bytes[offset] << 8 | bytes[offset + 1]);
+}
+
+inline uint32_t ReadU32BigEndian(std::span<const uint8_t> bytes, size_t offset) {
+    return static_cast<uint32_t>(bytes[offset]) << 24 |
+           static_cast<uint32_t>(bytes[offset + 1]) << 16 |
+           static_cast<uint32_t>(bytes[offset + 2]) << 8 | static_cast<uint32_t>(bytes[offset + 3]);
 }
 
 }  // namespace platform

@@ -70,6 +70,18 @@ bool TgaHasPixels(std::span<const uint8_t> bytes) {
     return true;
 }
 
+// PNG: every chunk whole, up to the end chunk.
+bool PngHasPixels(std::span<const uint8_t> bytes) {
+    static constexpr std::array<uint8_t, 4> kEnd{'I', 'E', 'N', 'D'};
+    for (size_t at = 8;;) {
+        if (!HasBytes(bytes, at, 8)) return false;
+        const size_t length = ReadU32BigEndian(bytes, at);
+        if (!HasBytes(bytes, at + 8, length) || !HasBytes(bytes, at + 8 + length, 4)) return false;
+        if (std::equal(kEnd.begin(), kEnd.end(), bytes.begin() + at + 4)) return true;
+        at += 12 + length;
+    }
+}
+
 // JPEG: walk the marker segments to the first start of scan, then look for the
 // end-of-image marker; inside scan data 0xFF is never followed by 0xD9 otherwise.
 bool JpegHasPixels(std::span<const uint8_t> bytes) {
@@ -86,7 +98,7 @@ bool JpegHasPixels(std::span<const uint8_t> bytes) {
             continue;
         }
         if (marker == 0xD9 || !HasBytes(bytes, at + 2, 2)) return false;
-        const size_t length = ReadU16(bytes, at + 2);
+        const size_t length = ReadU16BigEndian(bytes, at + 2);
         if (length < 2) return false;
         at += 2 + length;
         if (marker == 0xDA) break;
@@ -114,6 +126,8 @@ ImageFormat DetectImageFormat(std::span<const uint8_t> bytes) {
 
 bool HasAllPixelData(ImageFormat format, std::span<const uint8_t> bytes) {
     switch (format) {
+        case ImageFormat::Png:
+            return PngHasPixels(bytes);
         case ImageFormat::Bmp:
             return BmpHasPixels(bytes);
         case ImageFormat::Tga:
