@@ -1,0 +1,33 @@
+// The engine's one process-wide state, alive from the library's load to its unload.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <d3d9.h>
+#include <win32.h>
+
+struct EngineState {
+    // Application window.
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    WNDCLASSEXW windowClass{};
+    MSG message{};  // the frame loop's message record; the loop ends on WM_QUIT
+    int32_t requestedWidth = 0;
+    int32_t requestedHeight = 0;
+    std::optional<std::wstring> cursorFile;  // from WindowIni, kept for the process's life
+
+    // Graphics device.
+    IDirect3D9* direct3D = nullptr;
+    IDirect3DDevice9* device = nullptr;
+    D3DPRESENT_PARAMETERS presentParameters{};
+    D3DDISPLAYMODE displayMode{};
+    bool deviceReady = false;
+
+    EngineState() = default;
+    ~EngineState();  // the unload teardown
+    EngineState(const EngineState&) = delete;
+    EngineState& operator=(const EngineState&) = delete;
+};
+
+extern EngineState engine;
