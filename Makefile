@@ -1,0 +1,60 @@
+# zolt: `make run` runs a demo, `make test` runs the tests. Each first installs the
+# Debian packages that are missing (as root), configures and builds.
+BUILD ?= build
+DEMO ?= frame_probe
+SANITIZE ?= 0
+JOBS ?= $(shell nproc)
+
+PACKAGES := cmake g++ make pkg-config libsdl2-dev libstb-dev libgtest-dev libbenchmark-dev \
+            libfreetype-dev fonts-dejavu-core xvfb xdotool imagemagick libx11-dev clang
+
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ifeq ($(SANITIZE),1)
+CMAKE_FLAGS += -DZOLT_SANITIZE=ON -DZOLT_BENCH=OFF
+endif
+
+.PHONY: all deps build test run install clean
+
+all: build
+
+# Installs only what is missing, so with everything present this takes a moment.
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "installing:" $$missing; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
+	  else \
+	    echo "missing Debian packages (run as root to install them):" $$missing; exit 1; \
+	  fi; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 300
+
+# With a display the demo opens its window; without one it runs headless on a
+# fixed clock and leaves its last frame and its sound in $(BUILD)/capture/$(DEMO).
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/bin/$(DEMO); \
+	else \
+	  out=$(BUILD)/capture/$(DEMO); rm -rf $$out; mkdir -p $$out; \
+	  echo "no display: running $(DEMO) headless for 300 ticks of 16 ms"; \
+	  ZOLT_VIDEO=headless ZOLT_CLOCK=fixed:16 ZOLT_FRAMES=300 ZOLT_CAPTURE=$$out \
+	    ZOLT_AUDIO=wav:$$out/sound.wav $(BUILD)/bin/$(DEMO); \
+	  echo "capture written to $$out"; \
+	fi
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD)
