@@ -105,6 +105,17 @@ protected:
     ~IDirect3D9() = default;
 };
 
+// A picture on the device, made by the texture loaders of d3dx9.h. It keeps its
+// device alive while it exists.
+struct IDirect3DTexture9 {
+    PLATFORM_API ULONG AddRef();
+    PLATFORM_API ULONG Release();
+
+protected:
+    IDirect3DTexture9() = default;
+    ~IDirect3DTexture9() = default;
+};
+
 struct IDirect3DDevice9 {
     PLATFORM_API ULONG AddRef();
     PLATFORM_API ULONG Release();

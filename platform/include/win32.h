@@ -113,6 +113,9 @@ PLATFORM_API BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM 
 PLATFORM_API LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 PLATFORM_API void PostQuitMessage(int exitCode);
 
+// Rectangles.
+PLATFORM_API BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
+
 // Message box, sleeping.
 PLATFORM_API int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 PLATFORM_API void Sleep(DWORD milliseconds);

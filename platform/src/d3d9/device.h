@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "d3d9.h"
 
@@ -12,6 +13,7 @@ struct SDL_Surface;
 namespace platform {
 
 struct Direct3D;
+struct Texture;
 
 struct Device : IDirect3DDevice9 {
     ULONG references = 1;
@@ -23,6 +25,7 @@ struct Device : IDirect3DDevice9 {
     SDL_Surface* surface = nullptr;  // the headless back buffer
     bool inScene = false;
     bool linearFilter = true;  // sampler 0 magnification and minification
+    std::vector<Texture*> textures;  // live textures, whose pictures the renderer holds
 };
 
 Device* AsDevice(IDirect3DDevice9* device);

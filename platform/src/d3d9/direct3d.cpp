@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "d3d9/capture.h"
 #include "d3d9/device.h"
+#include "d3d9/texture.h"
 #include "win32/host.h"
 #include "win32/window.h"
 
@@ -38,6 +39,7 @@ bool OpenRenderer(Device& device, Window& window) {
 
 void CloseDeviceOutput(Device& device) {
     CaptureFlush();
+    ForgetTexturePictures(device);
     if (device.renderer) SDL_DestroyRenderer(device.renderer);
     if (device.surface) SDL_FreeSurface(device.surface);
     device.renderer = nullptr;

@@ -1,4 +1,4 @@
-// The message box, sleeping and the millisecond clock.
+// The message box, rectangles, sleeping and the millisecond clock.
 #include "core/clock.h"
 #include "core/text.h"
 #include "core/trace.h"
@@ -12,6 +12,12 @@ int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT) {
     // Without a caption the system's own one is shown.
     HostShowMessageBox(message, caption ? WideToUtf8(caption) : std::string("Error"));
     return IDOK;
+}
+
+BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
+    if (rect == nullptr) return FALSE;
+    *rect = RECT{left, top, right, bottom};
+    return TRUE;
 }
 
 void Sleep(DWORD milliseconds) { ClockSleep(milliseconds); }
