@@ -35,6 +35,13 @@ Vec2 Down(float angle) {
     return {std::sin(angle), std::cos(angle)};
 }
 
+// A clear frame with a soft shadow on the ground under the feet.
+Image EmptyFrame() {
+    Image f(kKnightFrameWidth, kKnightFrameHeight);
+    Fill(f, Ellipse({32.0f, kGround - 1.0f}, 16.0f, 3.5f), Rgba{0.0f, 0.0f, 0.0f, 0.25f});
+    return f;
+}
+
 // --- seen from the side, facing right ---
 
 struct SideLeg {
@@ -112,7 +119,7 @@ void DrawSideTorso(Image& f, Vec2 at) {
 }
 
 Image SideFrame(float phase) {
-    Image f(kKnightFrameWidth, kKnightFrameHeight);
+    Image f = EmptyFrame();
     const float s = std::sin(phase), c = std::cos(phase);
     const float stride = 0.42f;
     // A leg bends its knee while it swings forward, less while still behind the
@@ -181,16 +188,18 @@ void DrawFrontLegs(Image& f, const FrontLegs& legs, bool facing) {
     }
 }
 
+// Where the hand of an arm hanging from `shoulder` is; `out` is -1 or 1 for the
+// side, `swing` how far forward the arm swings (the hand rises).
+Vec2 FrontHand(Vec2 shoulder, float out, float swing) {
+    return shoulder + Vec2{out * 2.5f, kUpperArm + kForearm - std::abs(swing) * 0.3f - swing};
+}
+
 void DrawFrontArm(Image& f, Vec2 shoulder, float out, float swing) {
     const Vec2 elbow = shoulder + Vec2{out * 2.0f, kUpperArm - std::abs(swing) * 0.3f};
-    const Vec2 hand = elbow + Vec2{out * 0.5f, kForearm - swing};
+    const Vec2 hand = FrontHand(shoulder, out, swing);
     Piece(f, Capsule(elbow, hand, 3.6f, 3.1f), kSteel);
     Piece(f, Capsule(shoulder, elbow, 4.3f, 3.7f), kSteel);
     Piece(f, Circle(hand, 3.4f), FromHex(0x7d8796));
-}
-
-Vec2 FrontHand(Vec2 shoulder, float out, float swing) {
-    return shoulder + Vec2{out * 2.5f, kUpperArm + kForearm - std::abs(swing) * 0.3f - swing};
 }
 
 Shape HeaterShield(Vec2 centre) {
@@ -199,7 +208,7 @@ Shape HeaterShield(Vec2 centre) {
 }
 
 Image FrontFrame(float phase, bool facing) {
-    Image f(kKnightFrameWidth, kKnightFrameHeight);
+    Image f = EmptyFrame();
     const float s = std::sin(phase);
     const float drop = -1.5f * std::abs(s);  // the body rises as a leg passes
     const FrontLegs legs = PlaceFrontLegs(phase, drop);
@@ -247,6 +256,7 @@ Image FrontFrame(float phase, bool facing) {
     for (float side : {-1.0f, 1.0f})
         Piece(f, Ellipse(body + Vec2{13.0f * side, -11.0f}, 6.5f, 5.5f), kSteel, 5.0f, 1.0f);
     DrawSword(f, swordHand, Vec2{0.2f * right, 1.0f} * (1.0f / 1.02f), 34.0f);
+    Piece(f, Circle(swordHand, 3.4f), FromHex(0x7d8796));  // the fist round the grip
     if (facing) {
         const Vec2 c = shieldHand + Vec2{-2.0f * right, -2.0f};
         Piece(f, HeaterShield(c), kSteel, 3.0f, 0.8f);
@@ -256,8 +266,10 @@ Image FrontFrame(float phase, bool facing) {
     }
     // Helmet and plume.
     const Vec2 head = body + Vec2{0, -28.0f};
-    Piece(f, Capsule(head + Vec2{0, -11}, head + Vec2{-2 * right, -19}, 3.0f, 1.8f), kCape, 3.0f,
-          0.2f);
+    for (float side : {-1.0f, 1.0f})
+        Piece(f, Capsule(head + Vec2{side * 1.5f, -10}, head + Vec2{side * 4.5f, -16}, 3.0f, 1.6f),
+              kCape, 3.0f, 0.2f);
+    Piece(f, Capsule(head + Vec2{0, -11}, head + Vec2{0, -18.5f}, 3.4f, 2.0f), kCape, 3.0f, 0.2f);
     Piece(f, Union(Box(head + Vec2{0, 1}, {9.5f, 10.5f}, 4.0f), Circle(head + Vec2{0, -3}, 9.5f)),
           kSteel, 6.0f, 1.0f);
     if (facing) {

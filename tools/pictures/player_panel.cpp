@@ -33,14 +33,14 @@ void DrawKey(Image& image, const Span& span) {
          Gradient(FromHex(0x5d6e8a), FromHex(0x34405a), c.y - h.y, 2 * h.y));
 }
 
-}  // namespace
-
 // The round play key; the pause sign uses the same disc so it covers it exactly.
 void DrawRoundKey(Image& image, Vec2 centre, float radius, Rgba colour) {
     Fill(image, Circle(centre, radius), kEdge);
     Fill(image, Circle(centre, radius - 1.0f), Scaled(colour, 1.5f));
     Fill(image, Circle(centre + Vec2{0, 0.6f}, radius - 2.2f), Material{colour, 18.0f, 0.6f});
 }
+
+}  // namespace
 
 Image DrawPlayerPanel() {
     Image image(kPanelWidth, kPanelHeight);
