@@ -4,6 +4,8 @@
 
 #include "wintypes.h"
 #include "mmsystem.h"
+#include "win32_files.h"
+#include "win32_modules.h"
 
 using ATOM = WORD;
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
