@@ -115,6 +115,10 @@ PLATFORM_API BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM 
 PLATFORM_API LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 PLATFORM_API void PostQuitMessage(int exitCode);
 
+// The mouse cursor's position: on the screen, and in a window's client area.
+PLATFORM_API BOOL GetCursorPos(POINT* point);
+PLATFORM_API BOOL ScreenToClient(HWND window, POINT* point);
+
 // Rectangles.
 PLATFORM_API BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
 
