@@ -37,7 +37,12 @@ std::optional<CursorEntry> ReadEntry(std::span<const uint8_t> bytes, size_t at) 
     entry.image = bytes.subspan(offset, size);
     entry.png = DetectImageFormat(entry.image) == ImageFormat::Png;
     if (entry.png) {
-        entry.bitCount = 32;  // its true size is checked once decoded
+        // The size in the header chunk, checked before anything is decoded.
+        if (!HasBytes(entry.image, 16, 8) ||
+            ReadU32BigEndian(entry.image, 16) != uint32_t(entry.width) ||
+            ReadU32BigEndian(entry.image, 20) != uint32_t(entry.height))
+            return std::nullopt;
+        entry.bitCount = 32;
         return entry;
     }
     const auto dib = ReadCursorDibInfo(entry.image);
