@@ -15,8 +15,9 @@ struct OpenHandles {
     std::unordered_set<HMMIO__*> streams;
 };
 
+// Never destroyed: a file may be closed from any static destructor.
 OpenHandles& Handles() {
-    static OpenHandles handles;
+    static OpenHandles& handles = *new OpenHandles;
     return handles;
 }
 

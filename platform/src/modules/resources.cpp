@@ -21,10 +21,11 @@ struct Registry {
     std::vector<Table> tables;
 };
 
-// Built on first use: modules register from their static constructors, which
-// may run before this library's own.
+// Built on first use, since modules register from their static constructors,
+// which may run before this library's own; never destroyed, since they leave
+// from their static destructors, which may run after this library's own.
 Registry& Resources() {
-    static Registry registry;
+    static Registry& registry = *new Registry;
     return registry;
 }
 
