@@ -33,45 +33,50 @@ DecodedImage Picture(bool opaque) {
     return image;
 }
 
-using Writer = std::function<int(Bytes*, const DecodedImage&)>;
+// Writes the picture's first `channels` channels (3: RGB, 4: RGBA).
+using Writer = std::function<int(Bytes*, int width, int height, int channels, const uint8_t*)>;
 
-Bytes Write(const Writer& writer, const DecodedImage& image) {
+Bytes Write(const Writer& writer, const DecodedImage& image, int channels = 4) {
+    Bytes pixels;
+    for (size_t i = 0; i < image.rgba.size(); i += 4)
+        pixels.insert(pixels.end(), &image.rgba[i], &image.rgba[i] + channels);
     Bytes out;
-    EXPECT_NE(writer(&out, image), 0);
+    EXPECT_NE(writer(&out, image.width, image.height, channels, pixels.data()), 0);
     return out;
 }
 
-int WritePng(Bytes* out, const DecodedImage& i) {
-    return stbi_write_png_to_func(Append, out, i.width, i.height, 4, i.rgba.data(), i.width * 4);
+int WritePng(Bytes* out, int w, int h, int channels, const uint8_t* pixels) {
+    return stbi_write_png_to_func(Append, out, w, h, channels, pixels, w * channels);
 }
-int WriteBmp(Bytes* out, const DecodedImage& i) {
-    return stbi_write_bmp_to_func(Append, out, i.width, i.height, 4, i.rgba.data());
+int WriteBmp(Bytes* out, int w, int h, int channels, const uint8_t* pixels) {
+    return stbi_write_bmp_to_func(Append, out, w, h, channels, pixels);
 }
-int WriteTgaRle(Bytes* out, const DecodedImage& i) {
+int WriteTgaRle(Bytes* out, int w, int h, int channels, const uint8_t* pixels) {
     stbi_write_tga_with_rle = 1;
-    return stbi_write_tga_to_func(Append, out, i.width, i.height, 4, i.rgba.data());
+    return stbi_write_tga_to_func(Append, out, w, h, channels, pixels);
 }
-int WriteTgaRaw(Bytes* out, const DecodedImage& i) {
+int WriteTgaRaw(Bytes* out, int w, int h, int channels, const uint8_t* pixels) {
     stbi_write_tga_with_rle = 0;
-    const int ok = stbi_write_tga_to_func(Append, out, i.width, i.height, 4, i.rgba.data());
+    const int ok = stbi_write_tga_to_func(Append, out, w, h, channels, pixels);
     stbi_write_tga_with_rle = 1;
     return ok;
 }
-int WriteJpeg(Bytes* out, const DecodedImage& i) {
-    return stbi_write_jpg_to_func(Append, out, i.width, i.height, 4, i.rgba.data(), 100);
+int WriteJpeg(Bytes* out, int w, int h, int channels, const uint8_t* pixels) {
+    return stbi_write_jpg_to_func(Append, out, w, h, channels, pixels, 100);
 }
 
 struct LosslessCase {
     const char* name;
     Writer write;
     ImageFormat format;
+    int channels;  // 3: written without alpha, read back opaque
 };
 
 class LosslessFormats : public testing::TestWithParam<LosslessCase> {};
 
 TEST_P(LosslessFormats, DecodesTheWrittenPixels) {
-    const DecodedImage picture = Picture(false);
-    const Bytes file = Write(GetParam().write, picture);
+    const DecodedImage picture = Picture(GetParam().channels == 3);
+    const Bytes file = Write(GetParam().write, picture, GetParam().channels);
     EXPECT_EQ(DetectImageFormat(file), GetParam().format);
     const auto image = DecodeImage(file);
     ASSERT_TRUE(image);
@@ -82,18 +87,23 @@ TEST_P(LosslessFormats, DecodesTheWrittenPixels) {
 
 // Cut anywhere, the file gives nothing: the first half, or all but its last byte.
 TEST_P(LosslessFormats, TruncatedFileGivesNothing) {
-    const Bytes file = Write(GetParam().write, Picture(false));
+    const Bytes file = Write(GetParam().write, Picture(false), GetParam().channels);
     for (size_t keep : {size_t{0}, size_t{8}, file.size() / 2, file.size() - 1}) {
         EXPECT_FALSE(DecodeImage(std::span(file).first(keep))) << "kept " << keep;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, LosslessFormats,
-                         testing::Values(LosslessCase{"png", WritePng, ImageFormat::Png},
-                                         LosslessCase{"bmp", WriteBmp, ImageFormat::Bmp},
-                                         LosslessCase{"tga_rle", WriteTgaRle, ImageFormat::Tga},
-                                         LosslessCase{"tga_raw", WriteTgaRaw, ImageFormat::Tga}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// 5 pixels of 3 bytes make rows that BMP pads to 16 bytes.
+INSTANTIATE_TEST_SUITE_P(
+    Formats, LosslessFormats,
+    testing::Values(LosslessCase{"png", WritePng, ImageFormat::Png, 4},
+                    LosslessCase{"png_rgb", WritePng, ImageFormat::Png, 3},
+                    LosslessCase{"bmp", WriteBmp, ImageFormat::Bmp, 4},
+                    LosslessCase{"bmp_padded_rows", WriteBmp, ImageFormat::Bmp, 3},
+                    LosslessCase{"tga_rle", WriteTgaRle, ImageFormat::Tga, 4},
+                    LosslessCase{"tga_raw", WriteTgaRaw, ImageFormat::Tga, 4},
+                    LosslessCase{"tga_raw_rgb", WriteTgaRaw, ImageFormat::Tga, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JpegDecode, DecodesCloseToTheWrittenPixels) {
     // Flat 8x8 blocks survive JPEG's quantisation almost exactly.
@@ -116,6 +126,14 @@ TEST(JpegDecode, DecodesCloseToTheWrittenPixels) {
     }
     EXPECT_FALSE(DecodeImage(std::span(file).first(file.size() - 1)));
     EXPECT_FALSE(DecodeImage(std::span(file).first(file.size() / 2)));
+
+    // An end marker inside a segment before the image data (as in an embedded
+    // thumbnail) does not make a cut file whole.
+    Bytes withThumbnail(file.begin(), file.begin() + 2);
+    withThumbnail.insert(withThumbnail.end(), {0xFF, 0xE1, 0x00, 0x06, 0xFF, 0xD9, 0xFF, 0xD9});
+    withThumbnail.insert(withThumbnail.end(), file.begin() + 2, file.end());
+    EXPECT_TRUE(DecodeImage(withThumbnail));
+    EXPECT_FALSE(DecodeImage(std::span(withThumbnail).first(withThumbnail.size() - 2)));
 }
 
 // The largest side taken is 16384; one more is refused before decoding.
