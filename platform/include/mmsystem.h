@@ -1,5 +1,7 @@
-// Windows multimedia services: the millisecond clock.
+// Windows multimedia services: the millisecond clock and RIFF file I/O.
 #pragma once
+
+#include <cstdio>  // SEEK_SET, SEEK_CUR, SEEK_END for mmioSeek
 
 #include "wintypes.h"
 
