@@ -2,6 +2,12 @@
 # otherwise they link a small driver that runs the target over its seed corpus,
 # so every build replays the corpus as a regression test.
 option(ZOLT_FUZZ "Build fuzz targets as libFuzzer programs (needs clang)" OFF)
+# The code under test needs the coverage instrumentation too, and a UBSan report
+# must stop the run as a crash does.
+if(ZOLT_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
 
 function(zolt_add_fuzz_target name)
   cmake_parse_arguments(FUZZ "" "CORPUS" "SOURCES;LIBS" ${ARGN})
