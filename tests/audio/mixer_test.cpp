@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <thread>
@@ -306,24 +307,30 @@ TEST(Mixer, RemovedVoiceIsNoLongerRead) {
     // A voice removed while another thread mixes must never be read after
     // RemoveVoice returns: its buffer is overwritten with full-scale samples
     // at once, which would show in the mix.
+    constexpr size_t kBlock = 4096;
     Mixer mixer(kRate);
     MixBus* bus = mixer.AddBus();
     std::atomic<bool> running{true};
     std::atomic<float> loudest{0.0f};
     std::thread device([&] {
-        std::vector<float> out(2 * 64);
+        std::vector<float> out(2 * kBlock);
         while (running) {
-            mixer.Mix(out.data(), 64);
-            for (float s : out) loudest = std::max(loudest.load(), std::fabs(s));
+            mixer.Mix(out.data(), kBlock);
+            float most = loudest;
+            for (float s : out) most = std::max(most, std::fabs(s));
+            loudest = most;
         }
     });
-    for (int i = 0; i < 300; ++i) {
-        auto bytes =
-            std::make_unique<std::vector<uint8_t>>(Pcm16Bytes(std::vector<int16_t>(4096, 8192)));
+    for (int i = 0; i < 1000; ++i) {
+        auto bytes = std::make_unique<std::vector<uint8_t>>(
+            Pcm16Bytes(std::vector<int16_t>(4 * kBlock, 8192)));
         MixVoice* v = mixer.AddVoice(bus, Mono16());
         ASSERT_EQ(mixer.Submit(v, WholeBuffer(*bytes)), S_OK);
         mixer.Start(v);
-        std::this_thread::yield();
+        // Remove at a varying moment, often while the other thread is in the voice.
+        auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(i % 50);
+        while (std::chrono::steady_clock::now() < until) {
+        }
         mixer.RemoveVoice(v);
         std::fill(bytes->begin(), bytes->end(), uint8_t{0x80});  // -1.0 in every sample
         bytes.reset();

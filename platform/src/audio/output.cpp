@@ -74,6 +74,7 @@ void AudioOutput::CatchUp() {
     std::lock_guard<std::mutex> guard(pacing_);
     if (finished_) return;
     uint64_t due = FramesDue(pacer_, ClockNow());
+    if (due == 0) return;
     while (due > 0 && wav_.IsOpen()) {
         size_t n = static_cast<size_t>(std::min<uint64_t>(due, kChunkFrames));
         mixer_->Mix(scratch_.data(), n);
