@@ -53,6 +53,7 @@ constexpr UINT CS_HREDRAW = 0x0002;
 
 // Window styles.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
+constexpr DWORD WS_EX_RIGHT = 0x00001000;
 constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_SYSMENU = 0x00080000;
 constexpr DWORD WS_CAPTION = 0x00C00000;
@@ -60,6 +61,16 @@ constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
 constexpr DWORD WS_CHILD = 0x40000000;
 constexpr DWORD WS_POPUP = 0x80000000;
+
+// Dialog and static control styles.
+constexpr DWORD DS_FIXEDSYS = 0x0008;
+constexpr DWORD DS_SETFONT = 0x0040;
+constexpr DWORD DS_SETFOREGROUND = 0x0200;
+constexpr DWORD DS_CENTER = 0x0800;
+constexpr DWORD SS_RIGHT = 0x0002;
+constexpr DWORD SS_LEFTNOWORDWRAP = 0x000C;
+constexpr DWORD SS_BITMAP = 0x000E;
+constexpr DWORD SS_REALSIZEIMAGE = 0x0800;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
@@ -121,6 +132,13 @@ PLATFORM_API BOOL ScreenToClient(HWND window, POINT* point);
 
 // Rectangles.
 PLATFORM_API BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
+
+// Modeless dialogs from a module's dialog templates (RT_DIALOG resources).
+using DLGPROC = intptr_t (*)(HWND, UINT, WPARAM, LPARAM);
+PLATFORM_API HWND CreateDialogParamW(HINSTANCE module, LPCWSTR templateName, HWND owner,
+                                     DLGPROC procedure, LPARAM initParam);
+PLATFORM_API BOOL SetDlgItemInt(HWND dialog, int item, UINT value, BOOL isSigned);
+PLATFORM_API UINT GetDlgItemTextW(HWND dialog, int item, LPWSTR text, int size);
 
 // Message box, sleeping.
 PLATFORM_API int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);

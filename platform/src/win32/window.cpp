@@ -8,6 +8,7 @@
 
 #include "core/text.h"
 #include "core/trace.h"
+#include "win32/dialog.h"
 #include "win32/host.h"
 
 namespace platform {
@@ -124,13 +125,13 @@ HWND CreateWindowExW(DWORD, LPCWSTR className, LPCWSTR title, DWORD style, int x
     Window& created = *window;
     windows[reinterpret_cast<uintptr_t>(handle)] = std::move(window);
 
-    if (TraceEnabled()) {
+    if (TraceEnabled() && !IsDialogClass(created.className)) {
         std::ostringstream line;
         line << "window " << x << " " << y << " " << width << " " << height << " client "
              << created.clientWidth << " " << created.clientHeight;
         Trace(line.str());
     }
-    HostCreateNativeWindow(created);
+    if (!IsDialogClass(created.className)) HostCreateNativeWindow(created);
     if (created.proc(handle, WM_CREATE, 0, 0) == -1) {
         DestroyWindow(handle);
         return nullptr;
@@ -176,7 +177,7 @@ BOOL ShowWindow(HWND handle, int command) {
     window->visible = show;
     window->invalid = show;
     HostShowNativeWindow(*window, show);
-    if (show) Trace("show");
+    if (show && !IsDialogClass(window->className)) Trace("show");
     SendMessageW(handle, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
     // A top-level window that appears is activated and takes the keyboard focus.
     if (show && window->owner == nullptr) MoveFocus(handle);
