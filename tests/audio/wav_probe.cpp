@@ -1,5 +1,6 @@
-// Plays one second of a constant 0.5 and sleeps 45 s on the platform clock,
-// then ends without releasing the engine. Exits 1 when a call fails.
+// Plays one second of a constant 0.5, inverts the master volume half a second
+// in, and sleeps until 45 s on the platform clock, then ends without releasing
+// the engine. Exits 1 when a call fails.
 #include <cstdint>
 #include <vector>
 
@@ -33,6 +34,8 @@ int main() {
     buffer.AudioBytes = static_cast<UINT32>(samples.size() * 2);
     buffer.pAudioData = reinterpret_cast<const BYTE*>(samples.data());
     if (FAILED(voice->SubmitSourceBuffer(&buffer)) || FAILED(voice->Start())) return 1;
-    platform::ClockSleep(45000);
+    platform::ClockSleep(500);
+    if (FAILED(master->SetVolume(-1.0f))) return 1;
+    platform::ClockSleep(44500);
     return 0;
 }

@@ -94,11 +94,13 @@ TEST(WavOutput, RecordsTheMixInClockTimeUntilTheProcessEnds) {
     EXPECT_EQ(RunProbe(path, errors), "");
     std::vector<uint8_t> file = ReadAll(path);
     ASSERT_NO_FATAL_FAILURE(ExpectWav(file, 45 * 48000));
-    // The probe's sound: one second of 0.5 at 24 kHz from the start; its last
-    // frame leads half-way into the silence after it.
+    // The probe's sound: one second of 0.5 at 24 kHz from the start, inverted
+    // from 500 ms on; its last frame leads half-way into the silence after it.
     EXPECT_EQ(S16(file, 44), 16384);
-    EXPECT_EQ(S16(file, 44 + 4 * 47998 + 2), 16384);
-    EXPECT_EQ(S16(file, 44 + 4 * 47999), 8192);
+    EXPECT_EQ(S16(file, 44 + 4 * 23999 + 2), 16384);
+    EXPECT_EQ(S16(file, 44 + 4 * 24000), -16384);
+    EXPECT_EQ(S16(file, 44 + 4 * 47998 + 2), -16384);
+    EXPECT_EQ(S16(file, 44 + 4 * 47999), -8192);
     EXPECT_EQ(S16(file, 44 + 4 * 48000), 0);
     EXPECT_EQ(S16(file, 44 + 4 * (45 * 48000 - 1)), 0);
     std::remove(path.c_str());
