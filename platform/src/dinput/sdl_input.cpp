@@ -102,10 +102,18 @@ void SdlMouseTaken() {
 
 void SdlCursorInWindow(const Window& window, POINT& cursor) {
     if (window.native == nullptr) return;
-    int screenX = 0, screenY = 0, windowX = 0, windowY = 0;
-    SDL_GetGlobalMouseState(&screenX, &screenY);
-    SDL_GetWindowPosition(window.native, &windowX, &windowY);
-    cursor = {screenX - windowX, screenY - windowY};
+    int x = 0, y = 0;
+    if (SDL_GetMouseFocus() == window.native) {
+        // Over the window SDL follows the pointer from the window's own events.
+        SDL_GetMouseState(&x, &y);
+    } else {
+        int windowX = 0, windowY = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        SDL_GetWindowPosition(window.native, &windowX, &windowY);
+        x -= windowX;
+        y -= windowY;
+    }
+    cursor = {x, y};
 }
 
 }  // namespace platform
