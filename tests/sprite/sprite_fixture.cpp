@@ -112,26 +112,8 @@ void DeviceTest::SetUp() {
         std::filesystem::temp_directory_path() / ("zolt-sprite-" + std::to_string(getpid())) / name;
     std::filesystem::create_directories(folder);
 
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = L"sprite_test";
-    RegisterClassExW(&wc);  // already there after the first test
-    window =
-        CreateWindowExW(0, L"sprite_test", L"sprite test", WS_CAPTION | WS_SYSMENU, 0, 0,
-                        kClientWidth + 16, kClientHeight + 39, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    direct3D = Direct3DCreate9(D3D_SDK_VERSION);
-    ASSERT_NE(direct3D, nullptr);
-    D3DPRESENT_PARAMETERS parameters{};
-    parameters.BackBufferFormat = D3DFMT_X8R8G8B8;
-    parameters.BackBufferCount = 1;
-    parameters.SwapEffect = D3DSWAPEFFECT_COPY;
-    parameters.Windowed = TRUE;
-    parameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
-    ASSERT_EQ(direct3D->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &parameters, &device),
-              D3D_OK);
+    ASSERT_TRUE(output.Open(kClientWidth, kClientHeight));
+    device = output.device;
     ASSERT_EQ(D3DXCreateSprite(device, &sprite), D3D_OK);
     Clear();
 }
@@ -139,9 +121,7 @@ void DeviceTest::SetUp() {
 void DeviceTest::TearDown() {
     for (IDirect3DTexture9* texture : textures) texture->Release();
     if (sprite) sprite->Release();
-    if (device) device->Release();
-    if (direct3D) direct3D->Release();
-    if (window) DestroyWindow(window);
+    output.Close();
     std::error_code error;
     std::filesystem::remove_all(folder, error);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "d3dx9.h"
+#include "headless_device.h"
 #include "platform_test.h"
 #include "win32.h"
 
@@ -60,9 +61,8 @@ protected:
     void ExpectSamples(const std::string& label, const std::vector<Sample>& samples,
                        int tolerance = 2);
 
-    HWND window = nullptr;
-    IDirect3D9* direct3D = nullptr;
-    IDirect3DDevice9* device = nullptr;
+    HeadlessDevice output;
+    IDirect3DDevice9* device = nullptr;  // output's
     ID3DXSprite* sprite = nullptr;
     std::filesystem::path folder;
     std::vector<IDirect3DTexture9*> textures;
