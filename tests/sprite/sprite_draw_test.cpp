@@ -263,6 +263,23 @@ TEST_F(SpriteDraw, SurvivesALostAndResetDevice) {
     ExpectSamples("after reset", {{20, 10, kRed}, {27, 13, kYellow}, {0, 0, kClearRgb}});
 }
 
+TEST_F(SpriteDraw, DrawsNothingOnceTheWindowTookTheRendererAway) {
+    ASSERT_EQ(sprite->Begin(D3DXSPRITE_ALPHABLEND), D3D_OK);
+    EXPECT_EQ(sprite->Draw(sheet, nullptr, nullptr, nullptr, 0xFFFFFFFF), D3D_OK);
+    ASSERT_TRUE(DestroyWindow(output.window));
+    // The queued quad and later ones have no picture left to draw.
+    EXPECT_EQ(sprite->Draw(sheet, nullptr, nullptr, nullptr, 0xFFFFFFFF), D3D_OK);
+    EXPECT_EQ(sprite->End(), D3D_OK);
+    EXPECT_EQ(ZoltSpriteGeometryCalls(sprite), 0u);
+    ZoltFrame frame;
+    EXPECT_FALSE(ZoltReadBackBuffer(device, &frame));
+    IDirect3DTexture9* texture = nullptr;
+    const std::wstring path =
+        WriteFile("late.png", Encode(Solid(2, 2, 0xFFFFFFFF), FileKind::Png)).wstring();
+    EXPECT_TRUE(FAILED(D3DXCreateTextureFromFileW(device, path.c_str(), &texture)));
+    EXPECT_EQ(texture, nullptr);
+}
+
 TEST_F(SpriteDraw, KeepsTheTransformUntilItIsSetAgain) {
     D3DXMATRIX got;
     ASSERT_EQ(sprite->GetTransform(&got), D3D_OK);

@@ -137,8 +137,8 @@ HRESULT ID3DXSprite::Draw(IDirect3DTexture9* texture, const RECT* source, const 
 
     if (self->runs.empty() || self->runs.back().texture != picture) {
         picture->AddRef();
-        const int quads = static_cast<int>(self->vertices.size() / 4) - 1;
-        self->runs.push_back(SpriteRun{picture, quads, 0});
+        const int quad = static_cast<int>(self->vertices.size() / 4) - 1;
+        self->runs.push_back(SpriteRun{picture, quad, 0});
     }
     ++self->runs.back().quads;
     return D3D_OK;

@@ -1,6 +1,8 @@
 // Textures made from image files and from the bitmap resources of modules.
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,15 +15,19 @@
 namespace platform {
 namespace {
 
+// No image file that decodes is this large: the biggest accepted picture,
+// stored uncompressed, with room to spare. Larger files are not read at all.
+constexpr uintmax_t kMaxImageFileSize = uintmax_t(kMaxImagePixels) * 4 * 2;
+
 // The whole file, or nothing when it is not a readable regular file.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxImageFileSize) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
+    std::vector<uint8_t> bytes(size);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size))) return std::nullopt;
     return bytes;
 }
 
