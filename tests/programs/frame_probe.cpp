@@ -2,6 +2,7 @@
 // its arguments say, runs the frame loop and reports each frame on stdout.
 //   frame_probe [--window] [--width W] [--height H] [--cursor FILE] [--quit-at N]
 //               [--null] [--run-twice] [--setup-twice] [--render-first] [--no-setup]
+//               [--resources FOLDER] (ResourceIni after the set-up; "-" for none)
 #include <cstdio>
 #include <cwchar>
 #include <sstream>
@@ -36,20 +37,33 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int sho
     bool renderFirst = false, noSetup = false;
     int width = 800, height = 600;
     std::wstring cursor;
+    std::vector<std::wstring> resourceFolders;
     std::vector<std::wstring> args = Words(commandLine);
     for (size_t i = 0; i < args.size(); ++i) {
         const std::wstring& a = args[i];
         auto next = [&] { return i + 1 < args.size() ? args[++i] : std::wstring(); };
-        if (a == L"--window") windowOnly = true;
-        else if (a == L"--width") width = std::stoi(next());
-        else if (a == L"--height") height = std::stoi(next());
-        else if (a == L"--cursor") cursor = next();
-        else if (a == L"--quit-at") quitAt = std::stoi(next());
-        else if (a == L"--null") nullCallback = true;
-        else if (a == L"--run-twice") runTwice = true;
-        else if (a == L"--setup-twice") setupTwice = true;
-        else if (a == L"--render-first") renderFirst = true;
-        else if (a == L"--no-setup") noSetup = true;
+        if (a == L"--window")
+            windowOnly = true;
+        else if (a == L"--width")
+            width = std::stoi(next());
+        else if (a == L"--height")
+            height = std::stoi(next());
+        else if (a == L"--cursor")
+            cursor = next();
+        else if (a == L"--quit-at")
+            quitAt = std::stoi(next());
+        else if (a == L"--null")
+            nullCallback = true;
+        else if (a == L"--run-twice")
+            runTwice = true;
+        else if (a == L"--setup-twice")
+            setupTwice = true;
+        else if (a == L"--render-first")
+            renderFirst = true;
+        else if (a == L"--no-setup")
+            noSetup = true;
+        else if (a == L"--resources")
+            resourceFolders.push_back(next());
     }
     if (renderFirst) Render();
     if (noSetup) return 0;
@@ -60,6 +74,9 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int sho
         } else {
             IniEngine(instance, previous, show, L"probe", width, height);
         }
+    }
+    for (const std::wstring& folder : resourceFolders) {
+        ResourceIni(folder == L"-" ? nullptr : folder.c_str());
     }
     RunEngine(nullCallback ? nullptr : Frame);
     std::printf("returned after %d frames\n", frames);

@@ -17,8 +17,8 @@ extern char** environ;
 namespace testing_support {
 
 ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& settings,
-                         int timeoutSeconds) {
+                         const std::map<std::string, std::string>& settings, int timeoutSeconds,
+                         const std::string& cwd) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         if (std::strncmp(*e, "ZOLT_", 5) != 0) env.emplace_back(*e);
@@ -33,6 +33,7 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
         dup2(errPipe[1], 2);
         close(outPipe[0]);
         close(errPipe[0]);
+        if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
         std::vector<char*> argv{const_cast<char*>(path.c_str())};
         for (auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);

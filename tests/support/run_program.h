@@ -16,9 +16,10 @@ struct ProgramResult {
 
 // Starts path with args in an environment that has no ZOLT_* variable but those
 // of settings, waits at most timeoutSeconds, and returns what it printed.
+// It runs in the folder cwd when one is given.
 ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                          const std::map<std::string, std::string>& settings,
-                         int timeoutSeconds = 60);
+                         int timeoutSeconds = 60, const std::string& cwd = "");
 
 // A new empty folder under the system's temporary folder.
 std::string MakeTempDir();
