@@ -51,9 +51,9 @@ void CreateAppWindow(int32_t width, int32_t height, const wchar_t* cursorFile, H
     int32_t sw = GetSystemMetrics(SM_CXSCREEN);
     int32_t sh = GetSystemMetrics(SM_CYSCREEN);
     RECT r = Placement(width, height, sw, sh);
-    engine.window = CreateWindowExW(0, L"windowsclass", title, WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU,
-                                    r.left, r.top, r.right, r.bottom, nullptr, nullptr, instance,
-                                    nullptr);
+    engine.window =
+        CreateWindowExW(0, L"windowsclass", title, WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU,
+                        r.left, r.top, r.right, r.bottom, nullptr, nullptr, instance, nullptr);
     engine.message = MSG{};
 }
 
@@ -77,4 +77,6 @@ LRESULT EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void SetCursor(wchar_t* file) { InstallCursorFrom(file); }
+void SetCursor(const wchar_t* file) {
+    InstallCursorFrom(file);
+}

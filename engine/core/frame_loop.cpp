@@ -2,6 +2,7 @@
 // idle pass (frame function, device check, drawing) whenever the queue is empty.
 #include "core/engine_state.h"
 #include "core/graphics_device.h"
+#include "sound/sound_engine.h"
 #include "zolt.h"
 
 namespace {
@@ -30,13 +31,17 @@ void DrawFrame() {
     IDirect3DDevice9* device = engine.device;
     device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF0000FF, 1.0f, 0);
     device->BeginScene();
+    if (engine.scene.ready) RenderScene(engine.scene);
+    if (engine.font.ready) RenderText(engine.font);
     device->EndScene();
     device->Present(nullptr, nullptr, nullptr, nullptr);
 }
 
-// The drawing half of an idle pass, and what follows it.
+// The drawing half of an idle pass, and the sound update after it, which runs
+// whether or not a frame was drawn.
 void DrawAndUpdate() {
     if (engine.deviceReady && DeviceAllowsDrawing()) DrawFrame();
+    if (engine.soundEngine) UpdateSounds(*engine.soundEngine);
 }
 
 }  // namespace
@@ -53,4 +58,6 @@ void RunEngine(FrameCallback callback) {
     }
 }
 
-void Render() { DrawAndUpdate(); }
+void Render() {
+    DrawAndUpdate();
+}

@@ -41,5 +41,11 @@ HRESULT CreateGraphicsDevice(HWND window) {
 }
 
 void ResetGraphicsDevice() {
+    ID3DXSprite* sceneSprite = engine.scene.ready ? engine.scene.sprite : nullptr;
+    ID3DXSprite* textSprite = engine.font.ready ? engine.font.sprite : nullptr;
+    if (sceneSprite) sceneSprite->OnLostDevice();
+    if (textSprite) textSprite->OnLostDevice();
     engine.device->Reset(&engine.presentParameters);
+    if (sceneSprite) sceneSprite->OnResetDevice();
+    if (textSprite) textSprite->OnResetDevice();
 }

@@ -3,6 +3,7 @@
 #include "core/app_window.h"
 #include "core/engine_state.h"
 #include "core/graphics_device.h"
+#include "input/input_state.h"
 #include "resources/resource_setup.h"
 #include "zolt.h"
 
@@ -10,12 +11,18 @@ void IniEngine(HINSTANCE instance, HINSTANCE, int, const wchar_t* title, int wid
     CreateAppWindow(width, height, nullptr, instance, title);
     CreateGraphicsDevice(engine.window);
     InitResources(nullptr);
+    SoundEngineIni(10, false);
+    SceneManagerIni(5);
+    SetUpInput(instance);
 }
 
 void WindowIni(HINSTANCE instance, HINSTANCE, int, const wchar_t* title, int width, int height,
-               wchar_t* cursorFile) {
+               const wchar_t* cursorFile) {
     CreateAppWindow(width, height, cursorFile, instance, title);
     CreateGraphicsDevice(engine.window);
+    SetUpInput(instance);
 }
 
-void GraphicsIni(HWND window) { CreateGraphicsDevice(window ? window : engine.window); }
+void GraphicsIni(HWND window) {
+    CreateGraphicsDevice(window ? window : engine.window);
+}

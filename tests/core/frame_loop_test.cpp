@@ -12,7 +12,8 @@ TEST(FrameLoop, NullCallbackPresentsEveryTickUntilTheWindowCloses) {
     ProbeRun run = RunProbe({"--null"}, {{"ZOLT_FRAMES", "5"}});
     ASSERT_EQ(run.result.exitCode, 0) << run.result.err;
     EXPECT_EQ(run.CountTraced("present "), 5);
-    for (int tick = 1; tick <= 5; ++tick) EXPECT_TRUE(run.Traced("present " + std::to_string(tick)));
+    for (int tick = 1; tick <= 5; ++tick)
+        EXPECT_TRUE(run.Traced("present " + std::to_string(tick)));
     EXPECT_EQ(run.out.back(), "returned after 0 frames");
 }
 
@@ -46,7 +47,7 @@ TEST(FrameLoop, WindowIniAloneNeverShowsTheWindowButPresents) {
 TEST(FrameLoop, LostDeviceCallsTheFrameFunctionAndSleeps20MsPerTickWithoutDrawing) {
     ProbeRun run = RunProbe({}, {{"ZOLT_FRAMES", "6"}}, "2 device lost\n5 device ok\n");
     ASSERT_EQ(run.result.exitCode, 0) << run.result.err;
-    std::vector<std::string> expected = {"frame 1 time 10", "frame 2 time 20", "frame 3 time 50",
+    std::vector<std::string> expected = {"frame 1 time 10", "frame 2 time 20",  "frame 3 time 50",
                                          "frame 4 time 80", "frame 5 time 110", "frame 6 time 120"};
     ASSERT_GE(run.out.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(run.out[i], expected[i]);

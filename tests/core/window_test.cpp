@@ -26,9 +26,9 @@ TEST(AppWindow, IsPlacedOnTheScreenAsRequested) {
         {0, 0, "window 960 540 0 0 client 0 0"},
     };
     for (const Placement& c : cases) {
-        ProbeRun run = RunProbe({"--width", std::to_string(c.width), "--height",
-                                 std::to_string(c.height)},
-                                {{"ZOLT_FRAMES", "1"}, {"ZOLT_SCREEN", "1920x1080"}});
+        ProbeRun run =
+            RunProbe({"--width", std::to_string(c.width), "--height", std::to_string(c.height)},
+                     {{"ZOLT_FRAMES", "1"}, {"ZOLT_SCREEN", "1920x1080"}});
         ASSERT_EQ(run.result.exitCode, 0) << run.result.err;
         ASSERT_FALSE(run.trace.empty());
         EXPECT_EQ(run.trace[0], c.window) << c.width << " x " << c.height;
@@ -55,9 +55,8 @@ TEST(AppWindow, CapturedFrameIsOpaqueBlueOfTheClientSize) {
 
 TEST(AppWindow, ChosenTicksAreCapturedByNumber) {
     std::string dir = testing_support::MakeTempDir();
-    ProbeRun run = RunProbe({}, {{"ZOLT_FRAMES", "5"},
-                                 {"ZOLT_CAPTURE", dir},
-                                 {"ZOLT_CAPTURE_FRAMES", "2,4"}});
+    ProbeRun run =
+        RunProbe({}, {{"ZOLT_FRAMES", "5"}, {"ZOLT_CAPTURE", dir}, {"ZOLT_CAPTURE_FRAMES", "2,4"}});
     ASSERT_EQ(run.result.exitCode, 0) << run.result.err;
     for (int tick = 1; tick <= 5; ++tick) {
         char name[32];
@@ -101,8 +100,10 @@ TEST(AppWindow, UnusableCursorFilesChangeNothing) {
     ProbeRun setup = RunProbe({"--no-setup"}, {});
     std::string full = TinyCursor();
     const std::pair<const char*, std::string> files[] = {
-        {"empty.cur", ""}, {"truncated.cur", full.substr(0, full.size() - 5)},
-        {"text.cur", "not a cursor at all"}, {"missing.cur", "-"}};
+        {"empty.cur", ""},
+        {"truncated.cur", full.substr(0, full.size() - 5)},
+        {"text.cur", "not a cursor at all"},
+        {"missing.cur", "-"}};
     for (auto& [name, content] : files) {
         std::string path = setup.dir + "/" + name;
         if (content != "-") testing_support::WriteFile(path, content);
