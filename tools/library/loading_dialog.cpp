@@ -57,17 +57,17 @@ int main(int argc, char** argv) {
         {1007, 0x00001000, 0x50020002, 81, 36, 14, 8, 0, u"0"},
     };
     Writer w;
-    w.Word(1);        // version
-    w.Word(0xFFFF);   // the extended form's signature
-    w.Dword(0);       // help id
-    w.Dword(0);       // extended style
+    w.Word(1);       // version
+    w.Word(0xFFFF);  // the extended form's signature
+    w.Dword(0);      // help id
+    w.Dword(0);      // extended style
     w.Dword(0x90000A48);
     w.Word(sizeof controls / sizeof controls[0]);
     for (int16_t v : {0, 0, 122, 46}) w.Word(static_cast<uint16_t>(v));
-    w.Word(0);        // no menu
-    w.Word(0);        // the standard dialog class
-    w.Word(0);        // no caption
-    w.Word(14);       // font: point size, weight, italic, character set, face
+    w.Word(0);   // no menu
+    w.Word(0);   // the standard dialog class
+    w.Word(0);   // no caption
+    w.Word(14);  // font: point size, weight, italic, character set, face
     w.Word(400);
     w.bytes.push_back(0);
     w.bytes.push_back(1);
@@ -80,9 +80,11 @@ int main(int argc, char** argv) {
         for (int16_t v : {c.x, c.y, c.cx, c.cy}) w.Word(static_cast<uint16_t>(v));
         w.Dword(c.id);
         w.Ordinal(kStaticClass);
-        if (c.bitmap) w.Ordinal(c.bitmap);
-        else w.Text(c.text);
-        w.Word(0);    // no creation data
+        if (c.bitmap)
+            w.Ordinal(c.bitmap);
+        else
+            w.Text(c.text);
+        w.Word(0);  // no creation data
     }
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out || std::fwrite(w.bytes.data(), 1, w.bytes.size(), out) != w.bytes.size() ||

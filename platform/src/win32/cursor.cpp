@@ -60,9 +60,13 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
     return instance == nullptr && name == IDI_APPLICATION ? kApplicationIcon : nullptr;
 }
 
-HGDIOBJ GetStockObject(int object) { return object == NULL_BRUSH ? kNullBrush : nullptr; }
+HGDIOBJ GetStockObject(int object) {
+    return object == NULL_BRUSH ? kNullBrush : nullptr;
+}
 
-BOOL DestroyCursor(HCURSOR cursor) { return cursors.erase(reinterpret_cast<uintptr_t>(cursor)) ? TRUE : FALSE; }
+BOOL DestroyCursor(HCURSOR cursor) {
+    return cursors.erase(reinterpret_cast<uintptr_t>(cursor)) ? TRUE : FALSE;
+}
 
 // The system takes the cursor over: its handle is used up.
 BOOL SetSystemCursor(HCURSOR handle, DWORD id) {

@@ -65,7 +65,9 @@ std::optional<DialogTemplate> LoadTemplate(HMODULE module, LPCWSTR name) {
 
 }  // namespace
 
-bool IsDialogClass(const std::wstring& className) { return className == kDialogClass; }
+bool IsDialogClass(const std::wstring& className) {
+    return className == kDialogClass;
+}
 
 }  // namespace platform
 
@@ -89,8 +91,10 @@ HWND CreateDialogParamW(HINSTANCE module, LPCWSTR templateName, HWND owner, DLGP
         control.style = item.style;
         control.exStyle = item.exStyle;
         control.rect = ToPixels(item.x, item.y, item.cx, item.cy);
-        if ((item.style & 0x1F) == SS_BITMAP) control.bitmap = item.titleOrdinal;
-        else control.text = item.title;
+        if ((item.style & 0x1F) == SS_BITMAP)
+            control.bitmap = item.titleOrdinal;
+        else
+            control.text = item.title;
         dialog->controls.push_back(std::move(control));
     }
 
@@ -102,9 +106,9 @@ HWND CreateDialogParamW(HINSTANCE module, LPCWSTR templateName, HWND owner, DLGP
         y = (sh - dialog->height) / 2;
     }
     DWORD style = dialogTemplate->style & ~WS_VISIBLE;
-    HWND window = CreateWindowExW(dialogTemplate->exStyle, kDialogClass, dialogTemplate->caption.c_str(),
-                                  style, x, y, dialog->width, dialog->height, owner, nullptr,
-                                  module, nullptr);
+    HWND window = CreateWindowExW(dialogTemplate->exStyle, kDialogClass,
+                                  dialogTemplate->caption.c_str(), style, x, y, dialog->width,
+                                  dialog->height, owner, nullptr, module, nullptr);
     if (window == nullptr) return nullptr;
     procedures[window] = DialogProcedure{procedure};
     dialog->window = window;
@@ -130,8 +134,8 @@ BOOL SetDlgItemInt(HWND window, int item, UINT value, BOOL isSigned) {
     if (dialog == nullptr) return FALSE;
     for (DialogControl& control : dialog->controls) {
         if (control.id != item) continue;
-        std::string digits = isSigned ? std::to_string(static_cast<int32_t>(value))
-                                      : std::to_string(value);
+        std::string digits =
+            isSigned ? std::to_string(static_cast<int32_t>(value)) : std::to_string(value);
         control.text = std::wstring(digits.begin(), digits.end());
         Trace("dialog item " + std::to_string(item) + " " + digits);
         if (dialog->view) SdlDrawDialog(*dialog);

@@ -12,9 +12,9 @@ struct DialogControl {
     int id = 0;
     DWORD style = 0;
     DWORD exStyle = 0;
-    RECT rect{};          // client pixels
-    std::wstring text;    // for text controls
-    WORD bitmap = 0;      // the module's bitmap resource, for a bitmap control
+    RECT rect{};        // client pixels
+    std::wstring text;  // for text controls
+    WORD bitmap = 0;    // the module's bitmap resource, for a bitmap control
 };
 
 struct Dialog {

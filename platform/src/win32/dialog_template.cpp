@@ -90,8 +90,10 @@ std::optional<DialogTemplate> ParseDialogTemplate(std::span<const uint8_t> bytes
         r.TextOrOrdinal(item.className, item.classOrdinal);
         r.TextOrOrdinal(item.title, item.titleOrdinal);
         uint16_t extra = r.Word();
-        if (bytes.size() - r.at < extra) r.failed = true;
-        else r.at += extra;
+        if (bytes.size() - r.at < extra)
+            r.failed = true;
+        else
+            r.at += extra;
         t.items.push_back(std::move(item));
     }
     if (r.failed) return std::nullopt;

@@ -14,9 +14,9 @@ struct DialogItemTemplate {
     uint32_t exStyle = 0;
     uint32_t style = 0;
     int16_t x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-    uint16_t classOrdinal = 0;              // 0x0082 is the static control
-    std::wstring className;                 // when the class is named instead
-    uint16_t titleOrdinal = 0;              // a resource id, for a bitmap control
+    uint16_t classOrdinal = 0;             // 0x0082 is the static control
+    std::wstring className;                // when the class is named instead
+    uint16_t titleOrdinal = 0;             // a resource id, for a bitmap control
     std::wstring title;
 };
 

@@ -49,7 +49,9 @@ void HostDestroyNativeWindow(Window& window) {
     if (window.native) SdlDestroyWindow(window);
 }
 
-unsigned NativeWindowId(const Window& window) { return window.native ? SdlWindowId(window) : 0; }
+unsigned NativeWindowId(const Window& window) {
+    return window.native ? SdlWindowId(window) : 0;
+}
 
 void HostPumpEvents() {
     if (HostWindowed()) SdlPumpEvents();

@@ -25,7 +25,9 @@ struct Queue {
 std::mutex queuesLock;
 std::map<std::thread::id, Queue> queues;
 
-Queue& QueueOf(std::thread::id thread) { return queues[thread]; }
+Queue& QueueOf(std::thread::id thread) {
+    return queues[thread];
+}
 
 bool Matches(const MSG& msg, HWND filter, UINT min, UINT max) {
     if (filter != nullptr && msg.hwnd != filter) return false;
@@ -42,7 +44,8 @@ bool TakePosted(MSG* out, HWND filter, UINT min, UINT max, bool remove) {
         if (remove) queue.posted.erase(it);
         return true;
     }
-    if (queue.quit && filter == nullptr && Matches(MSG{nullptr, WM_QUIT, 0, 0, 0, {}}, filter, min, max)) {
+    if (queue.quit && filter == nullptr &&
+        Matches(MSG{nullptr, WM_QUIT, 0, 0, 0, {}}, filter, min, max)) {
         *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(queue.quitCode), 0, ClockNow(), {}};
         if (remove) queue.quit = false;
         return true;
@@ -76,8 +79,10 @@ bool PrepareNextTick() {
     uint64_t done = CurrentTick();
     if (settings.frames && done >= *settings.frames && !closeRequested) {
         closeRequested = true;
-        if (Window* main = MainWindow()) PostMessageW(main->handle, WM_CLOSE, 0, 0);
-        else PostQuitMessage(0);
+        if (Window* main = MainWindow())
+            PostMessageW(main->handle, WM_CLOSE, 0, 0);
+        else
+            PostQuitMessage(0);
         if (PendingForThisThread()) return true;
     }
     if (scriptAppliedThrough < done + 1) {
@@ -107,7 +112,9 @@ BOOL PeekMessageW(MSG* msg, HWND filter, UINT min, UINT max, UINT remove) {
 }
 
 // No keyboard messages are generated, so there is nothing to translate.
-BOOL TranslateMessage(const MSG*) { return FALSE; }
+BOOL TranslateMessage(const MSG*) {
+    return FALSE;
+}
 
 LRESULT DispatchMessageW(const MSG* msg) {
     if (msg == nullptr) return 0;

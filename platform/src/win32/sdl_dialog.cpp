@@ -44,11 +44,14 @@ SDL_Texture* TextureFrom(SDL_Renderer* renderer, std::span<const uint8_t> bytes)
     return texture;
 }
 
-int GlyphCode(wchar_t ch) { return ch <= 255 ? static_cast<int>(ch) : static_cast<int>(ch) - 848; }
+int GlyphCode(wchar_t ch) {
+    return ch <= 255 ? static_cast<int>(ch) : static_cast<int>(ch) - 848;
+}
 
 int PenAdvance(const View& view, int code) {
     int w = view.widths[code];
-    return w < kFontCell / 2 ? static_cast<int>(w * kFontScale) + 1 : static_cast<int>(w * kFontScale);
+    return w < kFontCell / 2 ? static_cast<int>(w * kFontScale) + 1
+                             : static_cast<int>(w * kFontScale);
 }
 
 void DrawText(View& view, const DialogControl& control) {
@@ -86,11 +89,11 @@ void SdlOpenDialog(Dialog& dialog, int x, int y) {
         return;
     }
     for (const DialogControl& control : dialog.controls) {
-        view->bitmaps.push_back(control.bitmap ? TextureFrom(view->renderer,
-                                                             ResourceBytes(dialog.module,
-                                                                           MAKEINTRESOURCEW(control.bitmap),
-                                                                           RT_BITMAP))
-                                               : nullptr);
+        view->bitmaps.push_back(
+            control.bitmap ? TextureFrom(view->renderer,
+                                         ResourceBytes(dialog.module,
+                                                       MAKEINTRESOURCEW(control.bitmap), RT_BITMAP))
+                           : nullptr);
     }
     HMODULE platformModule = GetModuleHandleW(L"libzolt_platform.so");
     view->font = TextureFrom(view->renderer, ResourceBytes(platformModule, L"DIALOG", L"FONT"));

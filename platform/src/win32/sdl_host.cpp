@@ -40,10 +40,10 @@ void SdlScreenSize(int& width, int& height) {
 
 void SdlCreateWindow(Window& window) {
     // SDL has no empty window; a client area of 0 still gets one pixel.
-    window.native = SDL_CreateWindow(WideToUtf8(window.title).c_str(),
-                                     window.rect.left + kFrameLeft, window.rect.top + kFrameTop,
-                                     std::max(1, window.clientWidth),
-                                     std::max(1, window.clientHeight), SDL_WINDOW_HIDDEN);
+    window.native =
+        SDL_CreateWindow(WideToUtf8(window.title).c_str(), window.rect.left + kFrameLeft,
+                         window.rect.top + kFrameTop, std::max(1, window.clientWidth),
+                         std::max(1, window.clientHeight), SDL_WINDOW_HIDDEN);
 }
 
 void SdlShowWindow(Window& window, bool show) {
@@ -60,7 +60,9 @@ void SdlDestroyWindow(Window& window) {
     window.native = nullptr;
 }
 
-unsigned SdlWindowId(const Window& window) { return SDL_GetWindowID(window.native); }
+unsigned SdlWindowId(const Window& window) {
+    return SDL_GetWindowID(window.native);
+}
 
 void SdlPumpEvents() {
     SDL_Event event;
@@ -70,13 +72,20 @@ void SdlPumpEvents() {
         if (window == nullptr) continue;
         HWND handle = window->handle;
         switch (event.window.event) {
-            case SDL_WINDOWEVENT_CLOSE: PostMessageW(handle, WM_CLOSE, 0, 0); break;
-            case SDL_WINDOWEVENT_FOCUS_GAINED: MoveFocus(handle); break;
+            case SDL_WINDOWEVENT_CLOSE:
+                PostMessageW(handle, WM_CLOSE, 0, 0);
+                break;
+            case SDL_WINDOWEVENT_FOCUS_GAINED:
+                MoveFocus(handle);
+                break;
             case SDL_WINDOWEVENT_FOCUS_LOST:
                 if (FocusedWindow() == handle) MoveFocus(nullptr);
                 break;
-            case SDL_WINDOWEVENT_EXPOSED: InvalidateRect(handle, nullptr, FALSE); break;
-            default: break;
+            case SDL_WINDOWEVENT_EXPOSED:
+                InvalidateRect(handle, nullptr, FALSE);
+                break;
+            default:
+                break;
         }
     }
 }

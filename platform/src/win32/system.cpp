@@ -20,6 +20,10 @@ BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
     return TRUE;
 }
 
-void Sleep(DWORD milliseconds) { ClockSleep(milliseconds); }
+void Sleep(DWORD milliseconds) {
+    ClockSleep(milliseconds);
+}
 
-DWORD timeGetTime() { return ClockNow(); }
+DWORD timeGetTime() {
+    return ClockNow();
+}

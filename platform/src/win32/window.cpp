@@ -38,8 +38,10 @@ const WindowClass* FindClass(LPCWSTR name) {
 void ClientSizeFor(Window& window) {
     int frameW = (window.style & WS_CAPTION) == WS_CAPTION ? kFrameWidth : 0;
     int frameH = (window.style & WS_CAPTION) == WS_CAPTION ? kFrameHeight : 0;
-    window.clientWidth = std::max(0, static_cast<int>(window.rect.right - window.rect.left) - frameW);
-    window.clientHeight = std::max(0, static_cast<int>(window.rect.bottom - window.rect.top) - frameH);
+    window.clientWidth =
+        std::max(0, static_cast<int>(window.rect.right - window.rect.left) - frameW);
+    window.clientHeight =
+        std::max(0, static_cast<int>(window.rect.bottom - window.rect.top) - frameH);
 }
 
 }  // namespace
@@ -73,7 +75,9 @@ Window* FindNativeWindow(unsigned sdlWindowId) {
     return nullptr;
 }
 
-HWND FocusedWindow() { return focus; }
+HWND FocusedWindow() {
+    return focus;
+}
 
 void MoveFocus(HWND window) {
     if (window == focus) return;
@@ -102,8 +106,8 @@ ATOM RegisterClassExW(const WNDCLASSEXW* record) {
     return classes.back().atom;
 }
 
-HWND CreateWindowExW(DWORD, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU, HINSTANCE, void*) {
+HWND CreateWindowExW(DWORD, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU, HINSTANCE, void*) {
     const WindowClass* windowClass = FindClass(className);
     if (windowClass == nullptr) return nullptr;
     if (parent != nullptr && FindWindow(parent) == nullptr) return nullptr;
@@ -160,7 +164,9 @@ BOOL DestroyWindow(HWND handle) {
     return TRUE;
 }
 
-BOOL IsWindow(HWND handle) { return FindWindow(handle) != nullptr; }
+BOOL IsWindow(HWND handle) {
+    return FindWindow(handle) != nullptr;
+}
 
 BOOL IsWindowVisible(HWND handle) {
     Window* window = FindWindow(handle);
@@ -203,8 +209,9 @@ BOOL ValidateRect(HWND handle, const RECT* rect) {
     Window* window = FindWindow(handle);
     if (window == nullptr) return FALSE;
     // Only the whole client area is tracked: a partial rectangle leaves it invalid.
-    if (rect == nullptr || (rect->left <= 0 && rect->top <= 0 && rect->right >= window->clientWidth &&
-                            rect->bottom >= window->clientHeight)) {
+    if (rect == nullptr ||
+        (rect->left <= 0 && rect->top <= 0 && rect->right >= window->clientWidth &&
+         rect->bottom >= window->clientHeight)) {
         window->invalid = false;
     }
     return TRUE;
@@ -224,7 +231,9 @@ BOOL GetWindowRect(HWND handle, RECT* rect) {
     return TRUE;
 }
 
-HWND GetFocus() { return focus; }
+HWND GetFocus() {
+    return focus;
+}
 
 int GetSystemMetrics(int index) {
     int width, height;
