@@ -1,7 +1,8 @@
 # zolt: `make run` runs a demo, `make test` runs the tests. Each first installs the
 # Debian packages that are missing (as root), configures and builds.
 BUILD ?= build
-DEMO ?= frame_probe
+DEMO ?= zones_demo
+TICKS ?= 1250
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
 
@@ -41,16 +42,23 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 300
 
 # With a display the demo opens its window; without one it runs headless on a
-# fixed clock and leaves its last frame and its sound in $(BUILD)/capture/$(DEMO).
+# fixed clock of 16 ms a tick for $(TICKS) ticks (about 20 s), with the scripted
+# input of demos/$(DEMO)/headless-input.txt when there is one, and leaves its
+# last frame and its sound in $(BUILD)/capture/$(DEMO). A demo runs in its data
+# folder, $(BUILD)/demos/$(DEMO).
 run: build
-	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  $(BUILD)/bin/$(DEMO); \
+	@bin=$(abspath $(BUILD))/bin/$(DEMO); data=$(BUILD)/demos/$(DEMO); \
+	if [ ! -x $$bin ]; then echo "no demo $(DEMO); the demos are:" $$(ls demos); exit 1; fi; \
+	if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  cd $$data && $$bin; \
 	else \
-	  out=$(BUILD)/capture/$(DEMO); rm -rf $$out; mkdir -p $$out; \
-	  echo "no display: running $(DEMO) headless for 300 ticks of 16 ms"; \
-	  ZOLT_VIDEO=headless ZOLT_CLOCK=fixed:16 ZOLT_FRAMES=300 ZOLT_CAPTURE=$$out \
-	    ZOLT_AUDIO=wav:$$out/sound.wav $(BUILD)/bin/$(DEMO); \
-	  echo "capture written to $$out"; \
+	  out=$(abspath $(BUILD))/capture/$(DEMO); rm -rf $$out; mkdir -p $$out; \
+	  script=$(abspath demos/$(DEMO))/headless-input.txt; \
+	  [ -f $$script ] && export ZOLT_INPUT=$$script; \
+	  echo "no display: running $(DEMO) headless for $(TICKS) ticks of 16 ms"; \
+	  cd $$data && ZOLT_VIDEO=headless ZOLT_CLOCK=fixed:16 ZOLT_FRAMES=$(TICKS) \
+	    ZOLT_CAPTURE=$$out ZOLT_AUDIO=wav:$$out/sound.wav $$bin; \
+	  echo "frame and sound written to $$out (sound.wav)"; \
 	fi
 
 install: build
