@@ -14,7 +14,7 @@ namespace {
 // The dialog font: the library's glyph sheet of 16 x 16 cells in the Windows-1251
 // layout with one advance byte per code, drawn scaled to the dialog's text size.
 constexpr int kFontCell = 32;
-constexpr float kFontScale = 0.6f;
+constexpr float kFontScale = 0.72f;
 
 struct View {
     SDL_Window* window = nullptr;
