@@ -1,5 +1,6 @@
 // Nanoseconds per sprite for a frame of Draws and its End, every quad of one
-// 8 x 8 texture, each with its own transform as the engine's scene sets it.
+// 8 x 8 texture, each with its own transform as the engine's scene sets it:
+// upright, or each turned by its own angle.
 #include <benchmark/benchmark.h>
 #include <stb_image_write.h>
 
@@ -29,6 +30,7 @@ IDirect3DTexture9* SolidTexture(IDirect3DDevice9* device) {
 
 void DrawAndEnd(benchmark::State& state) {
     const int quads = static_cast<int>(state.range(0));
+    const bool turned = state.range(1) != 0;
     sprite_test::HeadlessDevice output;
     ID3DXSprite* sprite = nullptr;
     IDirect3DTexture9* texture = nullptr;
@@ -42,7 +44,8 @@ void DrawAndEnd(benchmark::State& state) {
     for (int i = 0; i < quads; ++i) {
         const D3DXVECTOR2 scaling{1, 1}, centre{kSide / 2, kSide / 2};
         const D3DXVECTOR2 at{float(i * 7 % (kWidth - kSide)), float(i * 13 % (kHeight - kSide))};
-        D3DXMatrixTransformation2D(&transforms[i], nullptr, 0, &scaling, &centre, 0.01f * i, &at);
+        D3DXMatrixTransformation2D(&transforms[i], nullptr, 0, &scaling, &centre,
+                                   turned ? 0.01f * i : 0, &at);
     }
     for (auto _ : state) {
         sprite->Begin(D3DXSPRITE_ALPHABLEND);
@@ -61,6 +64,9 @@ void DrawAndEnd(benchmark::State& state) {
     output.Close();
 }
 
-BENCHMARK(DrawAndEnd)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawAndEnd)
+    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->ArgNames({"quads", "turned"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

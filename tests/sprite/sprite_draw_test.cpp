@@ -90,6 +90,67 @@ TEST_F(SpriteDraw, PlacesTheQuadByPositionCentreAndTransform) {
           {9, 5, kClearRgb},
           {26, 5, kClearRgb},
           {10, 13, kClearRgb}}},
+        // Half a turn about the middle: the same place, the top-left quadrant
+        // at the bottom right.
+        {"half_turn_about_middle",
+         [&] {
+             const D3DXVECTOR2 t{10, 5};
+             return Transform(nullptr, &middle, std::numbers::pi_v<float>, &t);
+         }(),
+         {},
+         {},
+         {{17, 8, kRed},
+          {14, 7, kRed},
+          {13, 8, kGreen},
+          {10, 7, kGreen},
+          {17, 5, kBlue},
+          {14, 6, kBlue},
+          {13, 5, kYellow},
+          {10, 6, kYellow},
+          {9, 5, kClearRgb},
+          {18, 5, kClearRgb},
+          {10, 9, kClearRgb},
+          {10, 4, kClearRgb}}},
+        // Three quarters of a turn: the top-left quadrant goes to the bottom left.
+        {"three_quarter_turn_about_middle",
+         Transform(nullptr, &middle, 3 * kQuarterTurn, &at),
+         {},
+         {},
+         {{12, 14, kRed},
+          {12, 9, kGreen},
+          {15, 14, kBlue},
+          {15, 9, kYellow},
+          {11, 9, kClearRgb},
+          {16, 9, kClearRgb}}},
+        {"mirrored_upside_down",
+         [&] {
+             const D3DXVECTOR2 mirror{1, -1}, t{10, 9};
+             return Transform(&mirror, nullptr, 0, &t);
+         }(),
+         {},
+         {},
+         {{10, 8, kRed},
+          {17, 7, kGreen},
+          {10, 5, kBlue},
+          {17, 6, kYellow},
+          {10, 4, kClearRgb},
+          {10, 9, kClearRgb}}},
+        // A negative scale mirrors: the quad spans x 10..17 with red on the right.
+        {"mirrored",
+         [&] {
+             const D3DXVECTOR2 mirror{-1, 1}, t{18, 5};
+             return Transform(&mirror, nullptr, 0, &t);
+         }(),
+         {},
+         {},
+         {{17, 5, kRed},
+          {14, 5, kRed},
+          {13, 5, kGreen},
+          {10, 6, kGreen},
+          {17, 7, kBlue},
+          {10, 8, kYellow},
+          {9, 5, kClearRgb},
+          {18, 5, kClearRgb}}},
     };
     for (const Case& c : cases) {
         Clear();

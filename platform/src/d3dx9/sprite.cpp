@@ -2,6 +2,8 @@
 #include "d3dx9/sprite.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace platform {
 namespace {
@@ -34,6 +36,30 @@ SDL_Color ColourOf(D3DCOLOR colour) {
 SDL_Vertex Corner(const D3DXMATRIX& m, float x, float y, SDL_Color colour, float u, float v) {
     return SDL_Vertex{SDL_FPoint{x * m._11 + y * m._21 + m._41, x * m._12 + y * m._22 + m._42},
                       colour, SDL_FPoint{u, v}};
+}
+
+// Which corners, in which order, the quad is stored with: 0 to 3 being its
+// top-left, top-right, bottom-left and bottom-right before the transform.
+// SDL's software renderer copies a quad whose corners form an upright
+// rectangle as a rectangle, which it gets right only when the texture runs
+// along the same axes: so a transform that keeps the axes (a scale, a mirror,
+// half a turn) has its corners snapped to 1/256 pixel, which makes the
+// rectangle exact despite rounding, and stored from the screen's top-left
+// corner, so mirroring becomes flipped texture coordinates. Any other quad is
+// stored as drawn and goes through the triangle rasteriser.
+std::array<int, 4> StoreOrder(SDL_Vertex (&corners)[4], const D3DXMATRIX& m) {
+    constexpr float kTilt = 1e-5f;
+    const bool keepsAxes =
+        std::abs(m._12) <= kTilt * std::abs(m._11) && std::abs(m._21) <= kTilt * std::abs(m._22);
+    if (!keepsAxes) return {0, 1, 2, 3};
+    for (SDL_Vertex& v : corners) {
+        v.position.x = std::round(v.position.x * 256) / 256;
+        v.position.y = std::round(v.position.y * 256) / 256;
+    }
+    const bool mirroredX = corners[1].position.x < corners[0].position.x;
+    const bool mirroredY = corners[2].position.y < corners[0].position.y;
+    const int first = (mirroredX ? 1 : 0) + (mirroredY ? 2 : 0);
+    return {first, first ^ 1, first ^ 2, first ^ 3};
 }
 
 }  // namespace
@@ -130,10 +156,10 @@ HRESULT ID3DXSprite::Draw(IDirect3DTexture9* texture, const RECT* source, const 
     const float v1 = static_cast<float>(r.bottom) / picture->height;
     const SDL_Color c = ColourOf(colour);
     const D3DXMATRIX& m = self->transform;
-    self->vertices.push_back(Corner(m, left, top, c, u0, v0));
-    self->vertices.push_back(Corner(m, right, top, c, u1, v0));
-    self->vertices.push_back(Corner(m, left, bottom, c, u0, v1));
-    self->vertices.push_back(Corner(m, right, bottom, c, u1, v1));
+    SDL_Vertex corners[4] = {Corner(m, left, top, c, u0, v0), Corner(m, right, top, c, u1, v0),
+                             Corner(m, left, bottom, c, u0, v1),
+                             Corner(m, right, bottom, c, u1, v1)};
+    for (int corner : StoreOrder(corners, m)) self->vertices.push_back(corners[corner]);
 
     if (self->runs.empty() || self->runs.back().texture != picture) {
         picture->AddRef();
