@@ -87,6 +87,30 @@ TEST(Sprites, PositionRotationScaleColourAndBlending) {
     EXPECT_EQ(half.b, 255);
 }
 
+TEST(Sprites, ANegativeViewportIsHeldAt0) {
+    SceneRun run;
+    run.Solid("w.png", 10, 10, kWhite);
+    run.Run(kInit + "every viewport -10 20\nevery sprite w.png 5 30 10 10 1 0 1 FFFFFFFF\n", {2}, 2);
+    Picture f = run.Frame(2);
+    ASSERT_EQ(f.width, 784) << run.result.err;
+    EXPECT_EQ(f.At(6, 11), kWhite);  // at (5, 30) - (0, 20)
+    EXPECT_EQ(f.At(6, 31), kBlue);
+}
+
+TEST(Sprites, WithinALayerAnimationsLieOverSprites) {
+    SceneRun run;
+    run.Solid("r.png", 40, 40, kRed);
+    run.Sheet("sheet.png", 1, 1, 40, 40);
+    run.Run(kInit +
+                "animation a sheet.png 1 0 1 40 40 2\n"
+                "every draw a 10 10 2 0 1 FFFFFFFF\n"
+                "every sprite r.png 10 10 40 40 2 0 1 FFFFFFFF\n",  // called later, drawn under
+            {2}, 2);
+    Picture f = run.Frame(2);
+    ASSERT_EQ(f.width, 784) << run.result.err;
+    EXPECT_EQ(f.At(20, 20), CellColour(0));
+}
+
 TEST(Sprites, CallOrderWithinALayerAndTheSameFileTwice) {
     SceneRun run;
     run.Solid("r.png", 40, 40, kRed);
