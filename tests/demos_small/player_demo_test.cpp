@@ -58,7 +58,7 @@ Sound RunPlayer(const std::string& script) {
 }
 
 const Point kKukStop{21, 56}, kKukMinus{66, 56}, kKukPlay{113, 55}, kWindPlay{113, 140},
-    kAllStop{21, 226}, kAllPlay{113, 226};
+    kAllStop{21, 226}, kAllMinus{66, 226}, kAllPlay{113, 226};
 
 // Silent before the first press and, for each press, loud or not after it.
 std::vector<Span> After(std::vector<bool> loud) {
@@ -87,7 +87,11 @@ TEST(PlayerDemo, ButtonsStartPauseAndStopTheSounds) {
          {kKukPlay, kKukStop, kKukPlay},
          {true, false, false}},
         {"all stop, then all play", {kWindPlay, kAllStop, kAllPlay}, {true, false, false}},
-        {"volume from 1 to 0", {kKukPlay, kKukMinus}, {true, false}},
+        {"one sound on: all play pauses both",
+         {kWindPlay, kAllPlay, kAllPlay},
+         {true, false, true}},
+        {"volume from 1 to 0, then to -1", {kKukPlay, kKukMinus, kKukMinus}, {true, false, true}},
+        {"master volume from 1 to 0", {kKukPlay, kAllMinus}, {true, false}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
