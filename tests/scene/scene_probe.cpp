@@ -4,7 +4,7 @@
 //   scene_probe SCRIPT
 // Script lines (words separated by spaces; # starts a comment):
 //   init W H              IniEngine with an outer size of W x H
-//   textini TEX DAT SIZE  TextIni (also a call, to make it in a frame)
+//   textini TEX DAT SIZE  TextIni (also a call, to make it in a frame); TEX null: none
 //   sleepfirst MS         Sleep before the frame loop starts
 //   window W H LAYERS     WindowIni, ResourceIni(null), SceneManagerIni(LAYERS)
 //   animation NAME FILE FRAMES SPEED COLUMNS W H LAYER
@@ -99,7 +99,8 @@ void Make(const std::vector<std::string>& c) {
     } else if (what == "nodevelop") {
         DevelopHelp(false);
     } else if (what == "textini") {
-        TextIni(Wide(c.at(1)).c_str(), Wide(c.at(2)).c_str(), i(3));
+        std::wstring texture = Wide(c.at(1));
+        TextIni(texture == L"null" ? nullptr : texture.c_str(), Wide(c.at(2)).c_str(), i(3));
     } else if (what == "set") {
         SetAnimation(animations.at(c.at(1)), i(2));
     } else if (what == "reset") {

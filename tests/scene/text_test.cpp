@@ -152,6 +152,25 @@ TEST(Text, ShortMetricsLeaveZeroWidthsAndLongTextsAreDrawnWhole) {
     EXPECT_EQ(f.At(10 + 2 * 299, 101), CodeColour(65));  // the 300th glyph
 }
 
+TEST(Text, OnlyTheFirst512BytesOfTheMetricsCount) {
+    SceneRun run;
+    WriteFont(run, 600);  // the bytes after 512 would give every code 0x55
+    run.Run(kInit + "every print 10 50 1 FFFFFFFF AA\n", {2}, 2);
+    EXPECT_EQ(StripeStarts(run.Frame(2), 51), (std::vector<int>{10, 22})) << run.result.err;
+}
+
+TEST(Text, AFontWithoutATextureDrawsNothingAndKeepsWorking) {
+    SceneRun run;
+    WriteFont(run);
+    for (std::string name : {"null", "missing.png", "sub\\font.png"}) {
+        run.Run("init 800 600\ntextini " + name + " font.dat 32\nevery print 10 50 1 FFFFFFFF AA\n"
+                "every develop\n", {3}, 3);
+        Picture f = run.Frame(3);
+        ASSERT_EQ(f.width, 784) << name << run.result.err;
+        EXPECT_EQ(StripeStarts(f, 51), std::vector<int>{}) << name;
+    }
+}
+
 // The digits the overlay shows at (10, 10) and their colour (red or green).
 std::pair<std::string, char> Overlay(const Picture& f) {
     std::string digits;
