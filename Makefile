@@ -14,7 +14,7 @@ ifeq ($(SANITIZE),1)
 CMAKE_FLAGS += -DZOLT_SANITIZE=ON -DZOLT_BENCH=OFF
 endif
 
-.PHONY: all deps build test run install clean
+.PHONY: all deps build test run captures install clean
 
 all: build
 
@@ -60,6 +60,18 @@ run: build
 	    ZOLT_CAPTURE=$$out ZOLT_AUDIO=wav:$$out/sound.wav $$bin; \
 	  echo "frame and sound written to $$out (sound.wav)"; \
 	fi
+
+# Refreshes the pictures of the demos that README.md shows: each demo runs
+# headless as `make run` runs it, and its last frame goes to docs/captures.
+DEMOS := $(notdir $(patsubst %/CMakeLists.txt,%,$(wildcard demos/*/CMakeLists.txt)))
+captures: build
+	@mkdir -p docs/captures
+	@for demo in $(DEMOS); do \
+	  $(MAKE) --no-print-directory run DEMO=$$demo DISPLAY= WAYLAND_DISPLAY= >/dev/null || exit 1; \
+	  frame=$$(ls $(BUILD)/capture/$$demo/frame-*.png 2>/dev/null | tail -n 1); \
+	  if [ -z "$$frame" ]; then echo "$$demo: no frame (its window has no client area)"; continue; fi; \
+	  cp $$frame docs/captures/$$demo.png; echo "docs/captures/$$demo.png"; \
+	done
 
 install: build
 	cmake --install $(BUILD)
