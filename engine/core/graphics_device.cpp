@@ -3,6 +3,12 @@
 #include "core/engine_state.h"
 
 HRESULT CreateGraphicsDevice(HWND window) {
+    // A repeated set-up lets go of the earlier device (textures made on it keep
+    // it alive while they need it), and nothing draws until the new one is ready.
+    engine.deviceReady = false;
+    if (engine.device) engine.device->Release();
+    if (engine.direct3D) engine.direct3D->Release();
+    engine.device = nullptr;
     engine.direct3D = Direct3DCreate9(D3D_SDK_VERSION);
     if (engine.direct3D == nullptr) return E_FAIL;
     if (FAILED(engine.direct3D->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &engine.displayMode))) {

@@ -92,6 +92,8 @@ void TearDownResources(ResourceManager& resources) {
     resources.files.shrink_to_fit();
     resources.sounds.clear();
     resources.sounds.shrink_to_fit();
+    // Each texture keeps the device alive; released here, the device can go after.
+    for (TextureEntry& entry : resources.textures) entry.texture->Release();
     resources.textures.clear();
     resources.textures.shrink_to_fit();
 }

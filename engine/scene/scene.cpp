@@ -29,6 +29,8 @@ bool OutsideView(const SceneManager& scene, int64_t x, int64_t y, int64_t width,
 
 void SceneManagerIni(int layers) {
     SceneManager& scene = engine.scene;
+    if (scene.sprite) scene.sprite->Release();  // a repeated set-up's batch
+    scene.sprite = nullptr;
     D3DXCreateSprite(engine.device, &scene.sprite);
     scene.viewportX = 0;
     scene.viewportY = 0;
@@ -97,4 +99,6 @@ void RenderScene(SceneManager& scene) {
 void TearDownScene(SceneManager& scene) {
     scene.spriteQueue = {};
     scene.animations = {};
+    if (scene.sprite) scene.sprite->Release();
+    scene.sprite = nullptr;
 }

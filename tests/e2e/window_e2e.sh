@@ -13,7 +13,7 @@ xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
-ZOLT_VIDEO=window ZOLT_TRACE="$work/trace" "$probe" --width 800 --height 600 >"$work/out" 2>&1 &
+ZOLT_VIDEO=window ZOLT_AUDIO=null ZOLT_TRACE="$work/trace" "$probe" --width 800 --height 600 >"$work/out" 2>&1 &
 app=$!
 id=$(timeout 20 xdotool search --sync --onlyvisible --name '^probe$' | head -n 1)
 [ -n "$id" ] || { echo "FAIL: no window appeared"; cat "$work/out"; exit 1; }
