@@ -7,10 +7,11 @@
 
 namespace {
 constexpr int kSpace = 57;
+}  // namespace
 
-// Scales (x, y) to length 1. A zero vector, which a ball can draw, becomes
-// (1, 0): dividing it would give a ball without a position.
-void Normalise(float& x, float& y) {
+// A ball can draw a zero direction (one chance in 1.4 million); dividing it
+// would give a ball without a position, so it rolls to the right instead.
+void NormaliseDirection(float& x, float& y) {
     const float length = std::sqrt(x * x + y * y);
     if (length == 0) {
         x = 1;
@@ -20,7 +21,6 @@ void Normalise(float& x, float& y) {
     x /= length;
     y /= length;
 }
-}  // namespace
 
 void SetUpStressDemo(HINSTANCE instance, HINSTANCE previous, int show) {
     IniEngine(instance, previous, show, L"Стресс тест движка", 800, 600);
@@ -35,7 +35,7 @@ Ball* CreateBall() {
     ball->y = static_cast<float>(std::rand() % 500);
     ball->dx = static_cast<float>(std::rand() % 1400 - 700);
     ball->dy = static_cast<float>(std::rand() % 1000 - 500);
-    Normalise(ball->dx, ball->dy);
+    NormaliseDirection(ball->dx, ball->dy);
     ball->layer = std::rand() % 4;
     ball->scale = static_cast<float>(std::rand() % 50 + 70) / 100;
     const unsigned long alpha = std::rand() % 155 + 100;
@@ -67,7 +67,7 @@ void UpdateBall(Ball& ball) {
         const float d = nx * ball.dx + ny * ball.dy;
         ball.dx -= 2 * d * nx;
         ball.dy -= 2 * d * ny;
-        Normalise(ball.dx, ball.dy);
+        NormaliseDirection(ball.dx, ball.dy);
     }
     const DWORD now = timeGetTime();
     ball.frameTime = static_cast<float>(static_cast<DWORD>(now - ball.lastUpdate));

@@ -17,6 +17,8 @@ struct Ball {
     float frameTime = 0;
 };
 
+// Scales (x, y) to length 1; a zero vector becomes (1, 0).
+void NormaliseDirection(float& x, float& y);
 // Sets the engine up for an 800 x 600 window with the font, and seeds rand.
 void SetUpStressDemo(HINSTANCE instance, HINSTANCE previous, int show);
 // A new ball of random place, direction, layer, size and colour.
