@@ -8,10 +8,8 @@ closer=$2
 work=$(mktemp -d)
 trap 'kill $xvfb $app 2>/dev/null; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$work"
 
 ZOLT_VIDEO=window ZOLT_AUDIO=null ZOLT_TRACE="$work/trace" "$probe" --width 800 --height 600 >"$work/out" 2>&1 &
 app=$!

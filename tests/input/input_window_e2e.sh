@@ -9,10 +9,8 @@ work=$(mktemp -d)
 app=
 trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$work"
 
 calls=KeyChek:57,KeyChek:200,KeysChek,GetMouseX,GetMouseY,RollingMouse,MouseLBPress
 ZOLT_VIDEO=window ZOLT_AUDIO=null "$probe" --changes --calls "$calls" >"$work/out" 2>&1 &

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "support/probe_script.h"
 #include "zolt.h"
 
 namespace {
@@ -38,12 +39,7 @@ std::vector<Timed> calls;
 std::map<std::string, int> animations;
 int frameNumber = 0;
 
-std::wstring Wide(const std::string& s) {
-    std::wstring wide(s.size() + 1, L'\0');
-    size_t n = std::mbstowcs(wide.data(), s.c_str(), wide.size());
-    wide.resize(n == static_cast<size_t>(-1) ? 0 : n);
-    return wide;
-}
+using probe_script::Wide;
 
 // The words from k on, joined by spaces, with \n and \uXXXX written out.
 std::wstring TextFrom(const std::vector<std::string>& c, size_t k) {
@@ -123,13 +119,7 @@ void Frame() {
 int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show) {
     std::setlocale(LC_CTYPE, "C.UTF-8");
     std::wstring wide(commandLine);
-    std::ifstream script(std::string(wide.begin(), wide.end()));
-    for (std::string line; std::getline(script, line);) {
-        if (auto hash = line.find('#'); hash != std::string::npos) line.resize(hash);
-        std::istringstream in(line);
-        std::vector<std::string> w;
-        for (std::string word; in >> word;) w.push_back(word);
-        if (w.empty()) continue;
+    for (const std::vector<std::string>& w : probe_script::ReadLines(wide)) {
         auto i = [&](size_t k) { return std::stoi(w.at(k)); };
         if (w[0] == "init") {
             IniEngine(instance, previous, show, L"scene", i(1), i(2));

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
