@@ -30,5 +30,6 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR, int show) {
     SetUpStressDemo(instance, previous, show);
     AddBalls(count);
     RunEngine(Frame);
+    for (Ball* ball : balls) delete ball;
     return 0;
 }

@@ -25,5 +25,6 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR, int show) {
     SetUpStressDemo(instance, previous, show);
     for (Ball*& ball : balls) ball = CreateBall();
     RunEngine(Frame);
+    for (Ball* ball : balls) delete ball;
     return 0;
 }
