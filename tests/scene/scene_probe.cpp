@@ -29,13 +29,7 @@
 
 namespace {
 
-struct Timed {
-    int from = 0;  // first frame of the call; 0 with every
-    bool once = false;
-    std::vector<std::string> call;
-};
-
-std::vector<Timed> calls;
+std::vector<probe_script::TimedCall> calls;
 std::map<std::string, int> animations;
 int frameNumber = 0;
 
@@ -108,9 +102,7 @@ void Make(const std::vector<std::string>& c) {
 
 void Frame() {
     ++frameNumber;
-    for (const Timed& t : calls) {
-        if (t.once ? frameNumber == t.from : frameNumber >= t.from) Make(t.call);
-    }
+    probe_script::MakeDueCalls(calls, frameNumber, Make);
     std::fflush(stdout);
 }
 
@@ -120,6 +112,7 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int sho
     std::setlocale(LC_CTYPE, "C.UTF-8");
     std::wstring wide(commandLine);
     for (const std::vector<std::string>& w : probe_script::ReadLines(wide)) {
+        if (probe_script::AddTimedCall(w, calls)) continue;
         auto i = [&](size_t k) { return std::stoi(w.at(k)); };
         if (w[0] == "init") {
             IniEngine(instance, previous, show, L"scene", i(1), i(2));
@@ -140,10 +133,6 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int sho
             animations[w.at(1)] = CreateAnimationEx(Wide(w.at(2)).c_str(), ranges.data(),
                                                     static_cast<int>(ranges.size() / 3), i(3), i(4),
                                                     i(5), i(6), i(7));
-        } else if (w[0] == "every") {
-            calls.push_back({0, false, {w.begin() + 1, w.end()}});
-        } else if (w[0] == "at" || w[0] == "from") {
-            calls.push_back({i(1), w[0] == "at", {w.begin() + 2, w.end()}});
         }
     }
     RunEngine(Frame);

@@ -32,13 +32,7 @@
 
 namespace {
 
-struct Timed {
-    int from = 0;  // first frame of the call; 0 with every
-    bool once = false;
-    std::vector<std::string> call;
-};
-
-std::vector<Timed> calls;
+std::vector<probe_script::TimedCall> calls;
 std::map<std::string, uint32_t> ids;
 int frameNumber = 0;
 bool audioNoted = false;
@@ -95,9 +89,7 @@ void Make(const std::vector<std::string>& c) {
 
 void Frame() {
     ++frameNumber;
-    for (const Timed& t : calls) {
-        if (t.once ? frameNumber == t.from : frameNumber >= t.from) Make(t.call);
-    }
+    probe_script::MakeDueCalls(calls, frameNumber, Make);
     std::fflush(stdout);
 }
 
@@ -108,6 +100,7 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int sho
     std::wstring wide(commandLine);
     std::list<std::wstring> folders;  // ResourceIni keeps the folder name
     for (const std::vector<std::string>& w : probe_script::ReadLines(wide)) {
+        if (probe_script::AddTimedCall(w, calls)) continue;
         auto i = [&](size_t k) { return std::stoi(w.at(k)); };
         if (w[0] == "init") {
             IniEngine(instance, previous, show, L"sound", i(1), i(2));
@@ -120,10 +113,6 @@ int wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int sho
             ResourceIni(folders.back().c_str());
         } else if (w[0] == "now") {
             Make({w.begin() + 1, w.end()});
-        } else if (w[0] == "every") {
-            calls.push_back({0, false, {w.begin() + 1, w.end()}});
-        } else if (w[0] == "at" || w[0] == "from") {
-            calls.push_back({i(1), w[0] == "at", {w.begin() + 2, w.end()}});
         }
     }
     std::fflush(stdout);
